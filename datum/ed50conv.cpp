@@ -1,0 +1,44 @@
+#include <cstdio>
+
+#include "common_state.h"
+#include "ed50.h"
+#include "entry.h"
+#include "position.h"
+
+namespace {
+
+// The positions of the current round: typed on ED50, shown on WGS84.
+geo_position ed50_position;
+geo_position wgs84_position;
+
+}  // namespace
+
+int ed50conv_dialogue()
+{
+    std::fputs("*******************************************************************\n"
+               "*                                                                 *\n"
+               "*             ED50 --> WGS84 Map Coordinate Converter             *\n"
+               "*                   V 1.5, for use with Velorin                   *\n"
+               "*                                                                 *\n"
+               "*******************************************************************\n",
+               stdout);
+    exit_requested = false;
+    std::fputs("\n(Exit Loop by entering E<CR>)\n", stdout);
+    for (;;) {
+        ed50_position.latitude = read_angle("\nED50-Latitude  : ", -90.0, 90.0);
+        if (exit_requested || input_ended)
+            break;
+        ed50_position.longitude = read_angle("ED50-Longitude : ", -180.0, 180.0);
+        if (exit_requested || input_ended)
+            break;
+        ed50_to_wgs84(ed50_position, wgs84_position);
+        std::fputs("WGS84-Position is ", stdout);
+        print_position(wgs84_position.latitude, wgs84_position.longitude,
+                       position_closing::converter);
+        std::fputs("\n", stdout);
+    }
+    // Input that ended mid-dialogue leaves the prompt's line open.
+    if (input_ended)
+        std::fputs("\n", stdout);
+    return 0;
+}
