@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -68,19 +69,20 @@ std::map<std::string, std::string> regular_files(const std::string& folder)
 
 // In the child: connects the descriptors, applies the limits, and becomes
 // the program. Never returns.
+// Standard output and error go to pipes, so that a file-size limit on the
+// child applies to the files it writes and not to what the harness catches.
 [[noreturn]] void start_child(const std::string& program, const std::string& work,
-                              const std::string& input_path, const std::string& output_path,
-                              const std::string& error_path, const run_options& options)
+                              const std::string& input_path, int output_pipe, int error_pipe,
+                              const run_options& options)
 {
     if (chdir(work.c_str()) != 0)
         _exit(126);
     int in = open(input_path.c_str(), O_RDONLY);
-    int err = open(error_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(in, 0);
-    dup2(err, 2);
+    dup2(error_pipe, 2);
     switch (options.output) {
     case output_target::captured:
-        dup2(open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        dup2(output_pipe, 1);
         break;
     case output_target::full:
         dup2(open("/dev/full", O_WRONLY), 1);
@@ -114,36 +116,62 @@ transcript run_transcript(const std::string& program, const std::string& input,
     std::string work = make_temporary_folder();
     std::string side = make_temporary_folder();  // the harness's own files
     std::string input_path = side + "/input";
-    std::string output_path = side + "/output";
-    std::string error_path = side + "/error";
     write_file(input_path, input);
     for (const auto& [name, bytes] : options.files_before)
         write_file(work + "/" + name, bytes);
 
     transcript result;
+    int output_pipe[2], error_pipe[2];
+    if (pipe(output_pipe) != 0 || pipe(error_pipe) != 0)
+        std::abort();
     pid_t child = fork();
     if (child == 0)
-        start_child(program, work, input_path, output_path, error_path, options);
+        start_child(program, work, input_path, output_pipe[1], error_pipe[1], options);
+    close(output_pipe[1]);
+    close(error_pipe[1]);
 
+    // Collect both pipes until the child has closed them, within the time.
     auto deadline = std::chrono::steady_clock::now()
                     + std::chrono::duration<double>(options.timeout_seconds);
-    int wait_status = 0;
-    for (;;) {
-        pid_t done = waitpid(child, &wait_status, WNOHANG);
-        if (done == child)
-            break;
+    pollfd pipes[2] = {{output_pipe[0], POLLIN, 0}, {error_pipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&result.output, &result.error_output};
+    int open_pipes = 2;
+    while (open_pipes > 0) {
         if (std::chrono::steady_clock::now() > deadline) {
             kill(child, SIGKILL);
-            waitpid(child, &wait_status, 0);
             result.timed_out = true;
             break;
+        }
+        if (poll(pipes, 2, 10) <= 0)
+            continue;
+        for (int i = 0; i < 2; ++i) {
+            if (pipes[i].fd < 0 || pipes[i].revents == 0)
+                continue;
+            char buffer[65536];
+            ssize_t got = read(pipes[i].fd, buffer, sizeof buffer);
+            if (got > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(got));
+            } else if (got == 0 || errno != EINTR) {
+                close(pipes[i].fd);
+                pipes[i].fd = -1;
+                --open_pipes;
+            }
+        }
+    }
+    for (const pollfd& p : pipes)
+        if (p.fd >= 0)
+            close(p.fd);
+    // A child that closed its output may still be running: wait for it too.
+    int wait_status = 0;
+    while (waitpid(child, &wait_status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            result.timed_out = true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     if (WIFEXITED(wait_status))
         result.status = WEXITSTATUS(wait_status);
-    result.output = read_file(output_path);
-    result.error_output = read_file(error_path);
     result.files = regular_files(work);
     remove_folder(work);
     remove_folder(side);
