@@ -1,0 +1,7 @@
+#include "program.h"
+#include "rectangular.h"
+
+int main()
+{
+    run_program("rectfree", rectfree_dialogue);
+}
