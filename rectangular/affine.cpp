@@ -1,5 +1,7 @@
 #include "affine.h"
 
+#include <cmath>
+
 #include "pixel.h"
 #include "rectangular_state.h"
 
@@ -49,4 +51,9 @@ void affine_invert()
         C_Lat[1] = (-1.0 / cy2) / d;
         C_Lat[2] = (1.0 / cx1) / d;
     }
+}
+
+double angle_from_tangent(double q)
+{
+    return std::atan(q) * 180.0 / pi_rounded;
 }

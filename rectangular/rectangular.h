@@ -4,9 +4,9 @@
 // status 1 from inside the entry routines.
 #pragma once
 
-// rectcal (Part 2.2): the affine model from the three corners bottom-left,
+// rectcal: the affine model from the three corners bottom-left,
 // bottom-right and top-left of a latitude/longitude rectangle.
 int rectcal_dialogue();
 
-// rectfree (Part 2.3): the affine model from three freely chosen points.
+// rectfree: the affine model from three freely chosen points.
 int rectfree_dialogue();

@@ -1,7 +1,5 @@
 #include "rectangular_state.h"
 
-#include <cmath>
-
 #include "common_state.h"
 
 double C_X[affine_terms];
@@ -16,11 +14,6 @@ double point_y[calibration_points];
 
 double A;
 
-// A block with three values per key is always shorter than 450 bytes.
-char result_text[1024];
+// The coefficient block of rectcal and rectfree, declared in common_state.h.
+char result_text[rectangular_result_size];
 const std::size_t result_text_size = sizeof result_text;
-
-double angle_from_tangent(double q)
-{
-    return std::atan(q) * 180.0 / velorin_pi;
-}

@@ -32,9 +32,17 @@ bool solve_two(double t0, double r0, double t1, double r1)
     return solve_system(equation_matrix, 2) == 0;
 }
 
-// The four systems of the fit, in their order: bottom edge and left edge
-// for C_X, left edge and bottom edge for C_Y. False as soon as one of them
-// has no solution.
+// Fits C_X and C_Y through the three corners with four systems of two
+// unknowns, in this order: bottom edge and left edge for C_X, left edge and
+// bottom edge for C_Y. In closed form (pixels X0.., degrees for the edges):
+//   C_X[1] = (X1 - X0) / (right - left)   C_X[2] = (X2 - X0) / (top - bottom)
+//   C_X[0] = X0 - C_X[1]*left - C_X[2]*bottom
+//   C_Y[1] = (Y2 - Y0) / (top - bottom)   C_Y[2] = (Y1 - Y0) / (right - left)
+//   C_Y[0] = Y0 - C_Y[1]*bottom - C_Y[2]*left
+// False as soon as a system has no solution: equal left and right
+// longitudes fail the first, equal bottom and top latitudes the second.
+//   48..49 / 9..10 at (100, 1100), (1100, 1100), (100, 100)
+//     -> C_X = (-8900, 1000, 0), C_Y = (49100, -1000, 0)
 bool fit_pixels()
 {
     const int a = bottom_left, b = bottom_right, c = top_left;
@@ -68,7 +76,8 @@ int rectcal_dialogue()
     print_banner("*   Coefficient Calculator for Rectangular Projection Type Maps   *\n",
                  "*           (working with Standard Calibration Points)            *\n");
 
-    // An exit answer here is taken as 0 and ends nothing (Part 1.4).
+    // An exit answer here is taken as 0 and ends nothing; the test loops
+    // clear the flag before their first prompt.
     double bottom = calibrator_read_angle("Latitude (bottom)  : ", -latitude_limit, latitude_limit);
     double top = calibrator_read_angle("Latitude (top)     : ", -latitude_limit, latitude_limit);
     double left =
@@ -98,7 +107,8 @@ int rectcal_dialogue()
     block_append_vector("C_X", C_X, affine_terms);
     block_append_vector("C_Y", C_Y, affine_terms);
 
-    // The angle of the left edge against the pixel Y axis.
+    // The angle of the left edge against the pixel Y axis, from the pixels
+    // as entered: atan((X2 - X0) / (Y2 - Y0)) in degrees.
     const double q = (point_x[top_left] - point_x[bottom_left])
                      / (point_y[top_left] - point_y[bottom_left]);
     A = angle_from_tangent(q);

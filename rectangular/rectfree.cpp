@@ -37,7 +37,8 @@ int rectfree_dialogue()
     print_banner("*   Coefficient Calculator for Rectangular Projection Type Maps   *\n",
                  "*        (working with freely selected Calibration Points)        *\n");
 
-    // An exit answer here is taken as 0 and ends nothing (Part 1.4).
+    // An exit answer here is taken as 0 and ends nothing; the test loops
+    // clear the flag before their first prompt.
     for (int i = 0; i < calibration_points; ++i) {
         point_lat[i] = calibrator_read_angle("Latitude  : ", -latitude_limit, latitude_limit);
         point_lon[i] = calibrator_read_angle("Longitude : ", -longitude_limit, longitude_limit);

@@ -116,7 +116,7 @@ TEST_F(Affine, InvertTakesBothGeneralBranches)
     set(C_Y, cy0, cy1, cy2);
     affine_invert();
 
-    // The formulas of the description, in their order of evaluation.
+    // The inversion formulas, in their order of evaluation.
     const double d_long = cx1 / cx2 - cy2 / cy1;
     const double d_lat = cx2 / cx1 - cy1 / cy2;
     EXPECT_DOUBLE_EQ(10.1, d_long);
@@ -128,7 +128,7 @@ TEST_F(Affine, InvertTakesBothGeneralBranches)
     EXPECT_EQ((-1 / cy2) / d_lat, C_Lat[1]);
     EXPECT_EQ((1 / cx1) / d_lat, C_Lat[2]);
 
-    // The rounded values of the description.
+    // The same values, rounded by hand.
     EXPECT_NEAR(-1.4851485149, C_Long[0], 1e-10);
     EXPECT_NEAR(0.0099009901, C_Long[1], 1e-10);
     EXPECT_NEAR(0.00099009901, C_Long[2], 1e-11);

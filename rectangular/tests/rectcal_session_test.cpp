@@ -1,5 +1,5 @@
 // Whole sessions of rectcal through the transcript harness. Every expected
-// text is spelled out from Parts 1.4, 1.5 and 2.2.
+// text is written out by hand from the dialogue, not taken from a run.
 #include <gtest/gtest.h>
 #include <string>
 

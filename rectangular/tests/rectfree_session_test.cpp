@@ -1,5 +1,5 @@
 // Whole sessions of rectfree through the transcript harness. Every expected
-// text is spelled out from Parts 1.4, 1.5, 2.1 and 2.3.
+// text is written out by hand from the dialogue, not taken from a run.
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,5 +1,5 @@
-// Texts shared by the transcript tests of rectcal and rectfree, spelled out
-// from Parts 1.4, 1.5, 2.2 and 2.3.
+// Texts shared by the transcript tests of rectcal and rectfree, written out
+// by hand: the banner box, the test loops, the result display and the block.
 #pragma once
 
 #include <string>
