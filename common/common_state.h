@@ -39,7 +39,9 @@ extern const std::size_t result_text_size;
 
 // Scratch buffer for one formatted part of the block (one value or the A
 // line) before it is appended to result_text; written by the block routines.
-constexpr std::size_t value_text_size = 80;
+// Room for the A line of any double: "%.1f" of the largest one takes 312
+// characters, so the line is never cut however odd the value.
+constexpr std::size_t value_text_size = 360;
 extern char value_text[value_text_size];
 
 // Name of the running program, for the one-line message on standard error

@@ -90,6 +90,14 @@ std::map<std::string, std::string> regular_files(const std::string& folder)
     case output_target::closed:
         close(1);
         break;
+    case output_target::broken: {
+        int ends[2];
+        if (pipe(ends) != 0)
+            _exit(126);
+        close(ends[0]);
+        dup2(ends[1], 1);
+        break;
+    }
     }
     for (int fd = 3; fd < 256; ++fd)
         close(fd);
@@ -108,6 +116,11 @@ std::map<std::string, std::string> regular_files(const std::string& folder)
 std::string program_path(const std::string& name)
 {
     return std::string(VELORIN_PROGRAM_DIR) + "/" + name;
+}
+
+bool program_exists(const std::string& name)
+{
+    return access(program_path(name).c_str(), X_OK) == 0;
 }
 
 transcript run_transcript(const std::string& program, const std::string& input,

@@ -10,6 +10,7 @@ enum class output_target {
     captured,  // a file, read back into transcript::output
     full,      // /dev/full: every write fails with "No space left on device"
     closed,    // descriptor 1 closed before the program starts
+    broken,    // a pipe whose reader has gone: every write fails with EPIPE
 };
 
 struct run_options {
@@ -35,6 +36,9 @@ struct transcript {
 
 // Path of a built program of the suite, by its name ("rectcal").
 std::string program_path(const std::string& name);
+
+// Whether that program has been built.
+bool program_exists(const std::string& name);
 
 // Runs the program in a fresh temporary folder with the given bytes as
 // standard input (from a file, so it sees the end of input after them).
