@@ -4,6 +4,7 @@
 // exactly linear 47..49 / 10..12 map for the polynomial ones).
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@ struct program_session {
     std::vector<std::string> answers;
     bool writes_file;
 };
+
+// Names a session by its program in test output.
+inline void PrintTo(const program_session& session, std::ostream* out)
+{
+    *out << session.program;
+}
 
 inline const std::vector<program_session>& valid_sessions()
 {

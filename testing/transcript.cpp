@@ -107,7 +107,12 @@ std::map<std::string, std::string> regular_files(const std::string& folder)
                      static_cast<rlim_t>(options.file_size_limit)};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> command;
+    for (const std::string& word : options.run_under)
+        command.push_back(const_cast<char*>(word.c_str()));
+    command.push_back(const_cast<char*>(program.c_str()));
+    command.push_back(nullptr);
+    execvp(command[0], command.data());
     _exit(127);
 }
 

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // How the child's standard output is connected.
 enum class output_target {
@@ -20,6 +21,9 @@ struct run_options {
     // Largest file the child may write (RLIMIT_FSIZE, SIGXFSZ ignored);
     // 0 means no limit.
     long file_size_limit = 0;
+    // A command the program runs under, such as valgrind and its options;
+    // empty to run the program itself.
+    std::vector<std::string> run_under;
     // The child is killed after this long.
     double timeout_seconds = 20.0;
 };
