@@ -47,7 +47,8 @@ geo_box image_geo_box(const calibration& c, int width, int height);
 // about ten parts: the interval from 1", 2", 5", 10", 15", 20", 30", 1', 2',
 // 5', 10', 15', 20', 30', 1, 2, 5, 10, 15, 20, 30, 45 degrees whose ratio
 // to span / 10 is nearest 1 (compared on a log scale).
-//   span 1 -> 5' (0.0833.., 12 lines); span 4 -> 30'; span 0 or less -> 1"
+//   span 1 -> 5' (360" wanted; 300" is nearer than 600"); span 4 -> 20';
+//   span 0 or less -> 1"
 double default_step(double span);
 
 // Most lines drawn in one direction; a smaller step is refused.
