@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "session.h"
+#include "session_texts.h"
+#include "worked_example.h"
 #include "transcript.h"
 
 namespace {
 
 using namespace session;
 
-const std::string banner =
-    box_top + "*           (working with Standard Calibration Points)            *\n" + box_bottom;
+const std::string box =
+    banner("*   Coefficient Calculator for Rectangular Projection Type Maps   *\n"
+           "*           (working with Standard Calibration Points)            *\n");
 const std::string rectangle_prompts =
     "Latitude (bottom)  : Latitude (top)     : \nLongitude (left)   : Longitude (right)  : ";
 
@@ -51,7 +53,7 @@ TEST(RectcalSession, WholeSessionOfTheWorkedExample)
         "e\n"
         "map.txt\n";
     const std::string expected =
-        banner + rectangle_prompts
+        box + rectangle_prompts
         + "\nPixel Coordinates for " + p48_9 + "\n ->X: \a\n ->X:  ->Y: "
         + corner(p48_10) + corner(p49_9)
         + loops_start
@@ -102,7 +104,7 @@ TEST(RectcalSession, ExitAnswersDuringCalibrationAreTakenAsZero)
         + vector_line("C_Long", " 0.0000000000E+00", " 1.0000000000E-03", " 0.0000000000E+00")
         + vector_line("C_Lat", " 1.0000000000E+00", "-1.0000000000E-03", " 0.0000000000E+00")
         + a_line("0.0");
-    const std::string expected = banner + rectangle_prompts + corner(p0_0) + corner(p0_1)
+    const std::string expected = box + rectangle_prompts + corner(p0_0) + corner(p0_1)
                                  + corner(p1_0) + loops_start + geo_pass("500", "500")
                                  + "\nLatitude  : " + pixel_heading + "\nX: "
                                  + result_shown(block);
@@ -124,15 +126,15 @@ TEST(RectcalSession, UnsolvableSystemsEndWithTheMessageAndNoFile)
     const failure_case cases[] = {
         {"equal left and right longitudes: system 1",
          "48\n49\n9\n9\n100\n1100\n1100\n1100\n100\n100\nE\nE\nx.txt\n",
-         banner + rectangle_prompts + corner(p48_9) + corner(p48_9) + corner(p49_9)
+         box + rectangle_prompts + corner(p48_9) + corner(p48_9) + corner(p49_9)
              + no_solution},
         {"equal bottom and top latitudes: system 2",
          "48\n48\n9\n10\n100\n1100\n1100\n1100\n100\n100\nE\nE\nx.txt\n",
-         banner + rectangle_prompts + corner(p48_9) + corner(p48_10) + corner(p48_9)
+         box + rectangle_prompts + corner(p48_9) + corner(p48_10) + corner(p48_9)
              + no_solution},
         {"a single point for all three corners",
          "49\n49\n10\n10\n1\n2\n3\n4\n5\n6\n",
-         banner + rectangle_prompts + corner(p49_10) + corner(p49_10) + corner(p49_10)
+         box + rectangle_prompts + corner(p49_10) + corner(p49_10) + corner(p49_10)
              + no_solution},
     };
     for (const auto& c : cases) {
@@ -148,13 +150,13 @@ TEST(RectcalSession, UnsolvableSystemsEndWithTheMessageAndNoFile)
 TEST(RectcalSession, EndOfInputDuringCalibrationEndsWithStatusOne)
 {
     const failure_case cases[] = {
-        {"nothing at all", "", banner + "Latitude (bottom)  : \n"},
+        {"nothing at all", "", box + "Latitude (bottom)  : \n"},
         {"after the left longitude", "48\n49\n9\n",
-         banner + rectangle_prompts + "\n"},
+         box + rectangle_prompts + "\n"},
         {"after a corner's X, last line without line end", "48\n49\n9\n10\n100",
-         banner + rectangle_prompts + corner(p48_9) + "\n"},
+         box + rectangle_prompts + corner(p48_9) + "\n"},
         {"in the test loop", "48\n49\n9\n10\n100\n1100\n1100\n1100\n100\n100\n",
-         banner + rectangle_prompts + corner(p48_9) + corner(p48_10) + corner(p49_9)
+         box + rectangle_prompts + corner(p48_9) + corner(p48_10) + corner(p49_9)
              + loops_start + "\nLatitude  : \n"},
     };
     for (const auto& c : cases) {

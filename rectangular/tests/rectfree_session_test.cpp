@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "session.h"
+#include "session_texts.h"
+#include "worked_example.h"
 #include "transcript.h"
 
 namespace {
 
 using namespace session;
 
-const std::string banner =
-    box_top + "*        (working with freely selected Calibration Points)        *\n" + box_bottom;
+const std::string box =
+    banner("*   Coefficient Calculator for Rectangular Projection Type Maps   *\n"
+           "*        (working with freely selected Calibration Points)        *\n");
 // The four entries of one point; nothing is printed between them.
 const std::string point_prompts = "Latitude  : Longitude :  ->X:  ->Y: ";
 const std::string all_point_prompts = point_prompts + point_prompts + point_prompts;
@@ -46,7 +48,7 @@ TEST(RectfreeSession, WholeSessionOfTheThirdExample)
         "no/such/folder/free.txt\n"
         "free.txt\n";
     const std::string expected =
-        banner + point_prompts + point_prompts + "Latitude  : \aLatitude  : Longitude :  ->X:  ->Y: "
+        box + point_prompts + point_prompts + "Latitude  : \aLatitude  : Longitude :  ->X:  ->Y: "
         + loops_start
         // 48.5·100 + (9.5·1000 − 13700) = 650; 9.5·0 + (48.5·(−2000) + 97100) = 100
         + geo_pass("650", "100")
@@ -86,7 +88,7 @@ TEST(RectfreeSession, ExitAnswersDuringPointEntryAreTakenAsZero)
         + vector_line("C_Long", " 0.0000000000E+00", " 1.0000000000E-03", " 0.0000000000E+00")
         + vector_line("C_Lat", " 1.0000000000E+00", "-1.0000000000E-03", " 0.0000000000E+00")
         + a_line("0.0");
-    const std::string expected = banner + all_point_prompts + loops_start
+    const std::string expected = box + all_point_prompts + loops_start
                                  + geo_pass("500", "500") + "\nLatitude  : " + pixel_heading
                                  + "\nX: " + result_shown(block);
     transcript t = run(input);
@@ -115,7 +117,7 @@ TEST(RectfreeSession, PointsOnOneLineEndWithTheMessageAndNoFile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         transcript t = run(c.input);
-        EXPECT_EQ(banner + all_point_prompts + no_solution, t.output);
+        EXPECT_EQ(box + all_point_prompts + no_solution, t.output);
         EXPECT_EQ(0, t.status);
         EXPECT_TRUE(t.files.empty());
         EXPECT_EQ("", t.error_output);
@@ -129,10 +131,10 @@ TEST(RectfreeSession, EndOfInputDuringPointEntryEndsWithStatusOne)
         std::string input;
         std::string output;
     } cases[] = {
-        {"nothing at all", "", banner + "Latitude  : \n"},
-        {"after a point's X", "48\n9\n100\n", banner + point_prompts + "\n"},
+        {"nothing at all", "", box + "Latitude  : \n"},
+        {"after a point's X", "48\n9\n100\n", box + point_prompts + "\n"},
         {"in the middle of the third point", "48\n9\n100\n1100\n48\n10\n1100\n1100\n49",
-         banner + point_prompts + point_prompts + "Latitude  : Longitude : \n"},
+         box + point_prompts + point_prompts + "Latitude  : Longitude : \n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

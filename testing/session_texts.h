@@ -1,19 +1,23 @@
-// Texts shared by the transcript tests of rectcal and rectfree, written out
-// by hand: the banner box, the test loops, the result display and the block.
+// Texts of the calibrator dialogue shared by the transcript tests, written
+// out by hand: the banner box, the test loops, the result display, the
+// block and its file.
 #pragma once
 
 #include <string>
 
 namespace session {
 
-inline const std::string box_top =
-    "*******************************************************************\n"
-    "*                                                                 *\n"
-    "*   Coefficient Calculator for Rectangular Projection Type Maps   *\n";
-inline const std::string box_bottom =
-    "*                   V 1.5, for use with Velorin                   *\n"
-    "*                                                                 *\n"
-    "*******************************************************************\n\n";
+// The banner box around a program's title lines (each a whole line of the
+// box), with the empty line below it.
+inline std::string banner(const std::string& title_lines)
+{
+    return "*******************************************************************\n"
+           "*                                                                 *\n"
+           + title_lines
+           + "*                   V 1.5, for use with Velorin                   *\n"
+             "*                                                                 *\n"
+             "*******************************************************************\n\n";
+}
 
 inline const std::string no_solution =
     "\n\aEquations have no solution, perhaps illegal parameters?\n";
@@ -25,6 +29,8 @@ inline const std::string pixel_heading = "\n*** Test Coefficients: Pixel -> Geo 
 inline const std::string pixel_prompts = "\nX: Y: ";
 inline const std::string result_heading = "\nResult:\n=======\n\n";
 inline const std::string file_prompt = "\nEnter name of output file: ";
+inline const std::string cannot_create = "Error creating output file!\n";
+inline const std::string cannot_write = "Error writing output file!\n";
 
 // One pass of the geo-to-pixel loop.
 inline std::string geo_pass(const std::string& x, const std::string& y)
@@ -58,15 +64,6 @@ inline std::string a_line(const std::string& a)
 {
     return std::string(22, ' ') + "A           : " + a + ",\n\n";
 }
-
-// The block of the worked example 48..49 / 9..10 with the corners at
-// (100, 1100), (1100, 1100) and (100, 100).
-inline const std::string example_block =
-    vector_line("C_X", "-8.9000000000E+03", " 1.0000000000E+03", " 0.0000000000E+00")
-    + vector_line("C_Y", " 4.9100000000E+04", "-1.0000000000E+03", " 0.0000000000E+00")
-    + vector_line("C_Long", " 8.9000000000E+00", " 1.0000000000E-03", " 0.0000000000E+00")
-    + vector_line("C_Lat", " 4.9100000000E+01", "-1.0000000000E-03", " 0.0000000000E+00")
-    + a_line("0.0");
 
 // The bytes of the output file: every line end as CR LF.
 inline std::string file_bytes(const std::string& block)
