@@ -1,7 +1,9 @@
 #include "graticule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "model.h"
 
@@ -64,30 +66,50 @@ pixel_point along(pixel_point p0, pixel_point p1, double t)
     return {p0.x + t * (p1.x - p0.x), p0.y + t * (p1.y - p0.y)};
 }
 
-// Distance of p from the straight line through a and b (from a when they
-// coincide).
+// Distance in pixels of p from the segment a-b.
 double off_line(pixel_point p, pixel_point a, pixel_point b)
 {
     double dx = b.x - a.x, dy = b.y - a.y;
-    double length = std::hypot(dx, dy);
-    if (length == 0.0)
-        return std::hypot(p.x - a.x, p.y - a.y);
-    return std::fabs(dx * (p.y - a.y) - dy * (p.x - a.x)) / length;
+    double length2 = dx * dx + dy * dy;
+    double t = length2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
-// Drops the points of a polyline that lie within simplify_tolerance of the
-// chord from the last kept point to the next one; a straight line keeps
+// Keeps the points of a polyline that are needed to stay within
+// simplify_tolerance of it (Douglas-Peucker): between two kept points, the
+// point farthest from their chord is kept when it lies farther than the
+// tolerance, and both halves are looked at again. A straight line keeps
 // its two ends.
 std::vector<pixel_point> simplify(const std::vector<pixel_point>& points)
 {
     if (points.size() < 3)
         return points;
-    std::vector<pixel_point> kept{points.front()};
-    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        if (off_line(points[i], kept.back(), points[i + 1]) > simplify_tolerance)
-            kept.push_back(points[i]);
+    std::vector<bool> keep(points.size(), false);
+    keep.front() = keep.back() = true;
+    std::vector<std::pair<std::size_t, std::size_t>> spans{{0, points.size() - 1}};
+    while (!spans.empty()) {
+        auto [first, last] = spans.back();
+        spans.pop_back();
+        double farthest = simplify_tolerance;
+        std::size_t at = 0;
+        for (std::size_t i = first + 1; i < last; ++i) {
+            double d = off_line(points[i], points[first], points[last]);
+            if (d > farthest) {
+                farthest = d;
+                at = i;
+            }
+        }
+        if (at != 0) {
+            keep[at] = true;
+            spans.push_back({first, at});
+            spans.push_back({at, last});
+        }
     }
-    kept.push_back(points.back());
+    std::vector<pixel_point> kept;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (keep[i])
+            kept.push_back(points[i]);
     return kept;
 }
 
