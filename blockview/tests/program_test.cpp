@@ -1,6 +1,7 @@
 // blockview as a command: options, exit statuses, map sizes from image
 // headers, output files and speed.
 #include <chrono>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -195,6 +196,17 @@ TEST(BlockviewProgram, ATenThousandPixelMapIsDrawnWellUnderASecond)
     ASSERT_EQ(0, run.status) << run.error_output;
     EXPECT_LT(seconds, 0.5);
     EXPECT_NE(std::string::npos, read_file(folder.path("big.svg")).find("<g id=\"round-trip\""));
+}
+
+TEST(BlockviewProgram, ManualPageRendersWithoutWarnings)
+{
+    if (!on_path("groff"))
+        GTEST_SKIP() << "groff not found: install groff to check the manual page";
+    scratch_folder folder;
+    std::string command = "groff -man -ww -z '" BLOCKVIEW_SOURCE_DIR "/blockview.1' > '" +
+                          folder.path("groff.log") + "' 2>&1";
+    EXPECT_EQ(0, std::system(command.c_str()));
+    EXPECT_EQ("", read_file(folder.path("groff.log")));
 }
 
 }  // namespace
