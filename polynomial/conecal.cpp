@@ -1,0 +1,141 @@
+#include "conecal.h"
+
+#include <cstdio>
+
+#include "biquad.h"
+#include "block.h"
+#include "frame.h"
+#include "pixel.h"
+#include "polynomial_state.h"
+
+namespace {
+
+constexpr double latitude_limit = 90.0;    // degrees
+constexpr double longitude_limit = 180.0;  // degrees
+
+const char title[] = "*       Coefficient Calculator for Cone Projection Type Maps      *\n";
+
+// Row and column prompts, bottom to top and left to right.
+const char* const latitude_prompts[grid_line_points] = {
+    "Latitude (bottom)  : ", "Latitude (middle)  : ", "Latitude (top)     : "};
+const char* const longitude_prompts[grid_line_points] = {
+    "\nLongitude (left)   : ", "Longitude (middle) : ", "Longitude (right)  : "};
+
+// Reads the three row latitudes and three column longitudes; every point of
+// a row gets the row's latitude, every point of a column the column's
+// longitude.
+void enter_grid()
+{
+    for (int r = 0; r < grid_line_points; ++r) {
+        double latitude = calibrator_read_angle(latitude_prompts[r], -latitude_limit,
+                                                latitude_limit);
+        for (int c = 0; c < grid_line_points; ++c)
+            grid_lat[grid_line_points * r + c] = latitude;
+    }
+    for (int c = 0; c < grid_line_points; ++c) {
+        double longitude = calibrator_read_angle(longitude_prompts[c], -longitude_limit,
+                                                 longitude_limit);
+        for (int r = 0; r < grid_line_points; ++r)
+            grid_lon[grid_line_points * r + c] = longitude;
+    }
+}
+
+// Shows each grid point and reads its pixel X and Y.
+void enter_pixels()
+{
+    for (int i = 0; i < grid_points; ++i) {
+        std::fputs("\nPixel Coordinates for ", stdout);
+        print_position(grid_lat[i], grid_lon[i]);
+        grid_x[i] = calibrator_read_pixel("\n ->X: ");
+        grid_y[i] = calibrator_read_pixel(" ->Y: ");
+    }
+}
+
+// Makes the pixel grid an axis-parallel rectangle: the left X is the
+// smaller of the two left corners, the right X the larger of the two right
+// corners, the middle column halfway between (it may end in .5); the rows
+// take the Y of the bottom-left and top-left points and halfway between.
+//   left corners X 120 (bottom), 100 (top), right corners 480, 500,
+//   left Y 1010, 210 -> columns 100, 300, 500; rows 1010, 610, 210
+void straighten_pixel_grid()
+{
+    if (grid_x[6] < grid_x[0])
+        grid_x[0] = grid_x[6];
+    else
+        grid_x[6] = grid_x[0];
+    if (grid_x[8] > grid_x[2])
+        grid_x[2] = grid_x[8];
+    else
+        grid_x[8] = grid_x[2];
+    const double column_x[grid_line_points] = {grid_x[0], (grid_x[2] + grid_x[0]) / 2,
+                                               grid_x[2]};
+    const double row_y[grid_line_points] = {grid_y[0], (grid_y[6] + grid_y[0]) / 2,
+                                            grid_y[6]};
+    for (int r = 0; r < grid_line_points; ++r) {
+        for (int c = 0; c < grid_line_points; ++c) {
+            grid_x[grid_line_points * r + c] = column_x[c];
+            grid_y[grid_line_points * r + c] = row_y[r];
+        }
+    }
+}
+
+// Replaces each grid position by the position whose pixel is the node of
+// the straightened grid, rounded to a whole pixel; the search starts from
+// the point's own position. Returns false at the first node not found.
+bool search_node_positions()
+{
+    for (int i = 0; i < grid_points; ++i) {
+        double target_x = round_to_pixel(grid_x[i]);
+        double target_y = round_to_pixel(grid_y[i]);
+        if (biquad_search_position(target_x, target_y, grid_lat[i], grid_lon[i])
+            != search_status::found)
+            return false;
+    }
+    return true;
+}
+
+// Fits and appends the four vectors and A. Returns false at the first
+// system without a solution or node not found; the block is then
+// incomplete and never shown.
+bool calibrate()
+{
+    block_begin();
+    if (biquad_fit(grid_lines::rows, grid_lon, grid_x, grid_lat, C_X) != 0)
+        return false;
+    block_append_vector("C_X", C_X, biquad_terms);
+    if (biquad_fit(grid_lines::columns, grid_lat, grid_y, grid_lon, C_Y) != 0)
+        return false;
+    block_append_vector("C_Y", C_Y, biquad_terms);
+
+    // The lean of the left edge as entered, before the straightening.
+    A = grid_edge_angle();
+    straighten_pixel_grid();
+    if (!search_node_positions())
+        return false;
+
+    if (biquad_fit(grid_lines::rows, grid_x, grid_lon, grid_y, C_Long) != 0)
+        return false;
+    block_append_vector("C_Long", C_Long, biquad_terms);
+    if (biquad_fit(grid_lines::columns, grid_y, grid_lat, grid_x, C_Lat) != 0)
+        return false;
+    block_append_vector("C_Lat", C_Lat, biquad_terms);
+    block_append_a(A);
+    return true;
+}
+
+}  // namespace
+
+int conecal_dialogue()
+{
+    print_banner(title);
+    enter_grid();
+    enter_pixels();
+    if (!calibrate()) {
+        print_no_solution();
+        return 0;
+    }
+    run_test_loops(biquad_pixel_x, biquad_pixel_y, biquad_longitude, biquad_latitude,
+                   position_closing::standard);
+    save_result();
+    return 0;
+}

@@ -1,0 +1,183 @@
+#include "quadcal.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "block.h"
+#include "frame.h"
+#include "polynomial_state.h"
+
+namespace {
+
+constexpr double latitude_limit = 90.0;    // degrees
+constexpr double longitude_limit = 180.0;  // degrees
+
+// Start step of the pixel search, for X and Y alike.
+constexpr double pixel_start_step = 4.0;  // pixels
+// The pixel search has found its target when both errors are at most this.
+constexpr double pixel_tolerance = 0.00005;  // degrees
+
+const char title[] = "*          Coefficient Calculator for Quadrant Type Maps          *\n";
+
+// Column and row prompts, left to right and bottom to top.
+const char* const x_prompts[grid_line_points] = {
+    "X (left)   : ", "X (middle) : ", "X (right)  : "};
+const char* const y_prompts[grid_line_points] = {
+    "\nY (bottom) : ", "Y (middle) : ", "Y (top)    : "};
+
+// Reads the three column X and three row Y; every point of a column gets
+// the column's X, every point of a row the row's Y.
+void enter_pixel_grid()
+{
+    for (int c = 0; c < grid_line_points; ++c) {
+        double x = calibrator_read_pixel(x_prompts[c]);
+        for (int r = 0; r < grid_line_points; ++r)
+            grid_x[grid_line_points * r + c] = x;
+    }
+    for (int r = 0; r < grid_line_points; ++r) {
+        double y = calibrator_read_pixel(y_prompts[r]);
+        for (int c = 0; c < grid_line_points; ++c)
+            grid_y[grid_line_points * r + c] = y;
+    }
+}
+
+// Shows each grid point's pixel position and reads its latitude and
+// longitude. The pixels are shown with "%G": 350 as 350, 1234567 as
+// 1.23457E+06.
+void enter_coordinates()
+{
+    for (int i = 0; i < grid_points; ++i) {
+        std::printf("\nWGS84 Coordinates for X = %G, Y = %G:\n", grid_x[i], grid_y[i]);
+        grid_lat[i] = calibrator_read_angle(" ->Latitude  : ", -latitude_limit, latitude_limit);
+        grid_lon[i] = calibrator_read_angle(" ->Longitude : ", -longitude_limit,
+                                            longitude_limit);
+    }
+}
+
+// Replaces the entered coordinates by a regular grid: the columns take the
+// longitudes entered at the bottom-left and bottom-right points and halfway
+// between, the rows the latitudes entered at the bottom-left and top-left
+// points and halfway between. Longitudes are plain numbers, no wrap at 180.
+//   bottom-left 47, 10; bottom-right longitude 12; top-left latitude 49
+//   -> columns 10, 11, 12; rows 47, 48, 49
+//   left 179, right -179 -> middle longitude 0.0
+void build_geographic_grid()
+{
+    const double column_lon[grid_line_points] = {grid_lon[0], (grid_lon[2] + grid_lon[0]) / 2.0,
+                                                 grid_lon[2]};
+    const double row_lat[grid_line_points] = {grid_lat[0], (grid_lat[6] + grid_lat[0]) / 2.0,
+                                              grid_lat[6]};
+    for (int r = 0; r < grid_line_points; ++r) {
+        for (int c = 0; c < grid_line_points; ++c) {
+            grid_lat[grid_line_points * r + c] = row_lat[r];
+            grid_lon[grid_line_points * r + c] = column_lon[c];
+        }
+    }
+}
+
+// Replaces each grid pixel by the pixel of the geographic grid's node,
+// searched from the point's own entered pixel. Returns false at the first
+// node not found.
+bool search_node_pixels()
+{
+    for (int i = 0; i < grid_points; ++i) {
+        if (biquad_search_pixel(grid_lat[i], grid_lon[i], grid_x[i], grid_y[i])
+            != search_status::found)
+            return false;
+    }
+    return true;
+}
+
+// Fits and appends the four vectors and A. Returns false at the first
+// system without a solution or node not found; the block is then
+// incomplete and never shown.
+bool calibrate()
+{
+    block_begin();
+    if (biquad_fit(grid_lines::rows, grid_x, grid_lon, grid_y, C_Long) != 0)
+        return false;
+    block_append_vector("C_Long", C_Long, biquad_terms);
+    if (biquad_fit(grid_lines::columns, grid_y, grid_lat, grid_x, C_Lat) != 0)
+        return false;
+    block_append_vector("C_Lat", C_Lat, biquad_terms);
+
+    build_geographic_grid();
+    if (!search_node_pixels())
+        return false;
+
+    if (biquad_fit(grid_lines::rows, grid_lon, grid_x, grid_lat, C_X) != 0)
+        return false;
+    block_append_vector("C_X", C_X, biquad_terms);
+    if (biquad_fit(grid_lines::columns, grid_lat, grid_y, grid_lon, C_Y) != 0)
+        return false;
+    block_append_vector("C_Y", C_Y, biquad_terms);
+
+    // The lean of the geographic grid's left edge, in searched pixels.
+    A = grid_edge_angle();
+    block_append_a(A);
+    return true;
+}
+
+}  // namespace
+
+search_status biquad_search_pixel(double target_latitude, double target_longitude, double& x,
+                                  double& y)
+{
+    double x_step = pixel_start_step;
+    double y_step = pixel_start_step;
+    for (int iteration = 0; iteration < search_iterations; ++iteration) {
+        double longitude = biquad_longitude(x, y);
+        double latitude = biquad_latitude(x, y);
+
+        // X by the longitude error; longitude grows with X.
+        if (longitude < target_longitude) {
+            double moved = x + x_step;
+            longitude = biquad_longitude(moved, y);
+            if (longitude > target_longitude)
+                halve_step(x_step);
+            x = moved;
+        } else if (longitude > target_longitude) {
+            double moved = x - x_step;
+            longitude = biquad_longitude(moved, y);
+            if (longitude < target_longitude)
+                halve_step(x_step);
+            x = moved;
+        }
+
+        // Y by the latitude error, at the new X; latitude falls as Y grows
+        // (image Y grows downward).
+        if (latitude > target_latitude) {
+            double moved = y + y_step;
+            latitude = biquad_latitude(x, moved);
+            if (latitude < target_latitude)
+                halve_step(y_step);
+            y = moved;
+        } else if (latitude < target_latitude) {
+            double moved = y - y_step;
+            latitude = biquad_latitude(x, moved);
+            if (latitude > target_latitude)
+                halve_step(y_step);
+            y = moved;
+        }
+
+        if (std::fabs(target_longitude - longitude) <= pixel_tolerance
+            && std::fabs(target_latitude - latitude) <= pixel_tolerance)
+            return search_status::found;
+    }
+    return search_status::not_found;
+}
+
+int quadcal_dialogue()
+{
+    print_banner(title);
+    enter_pixel_grid();
+    enter_coordinates();
+    if (!calibrate()) {
+        print_no_solution();
+        return 0;
+    }
+    run_test_loops(biquad_pixel_x, biquad_pixel_y, biquad_longitude, biquad_latitude,
+                   position_closing::quadrant);
+    save_result();
+    return 0;
+}

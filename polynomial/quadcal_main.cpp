@@ -1,0 +1,7 @@
+#include "program.h"
+#include "quadcal.h"
+
+int main()
+{
+    run_program("quadcal", quadcal_dialogue);
+}
