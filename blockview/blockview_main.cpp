@@ -99,6 +99,13 @@ int main(int argc, char** argv)
     double lon_step = options.step > 0 ? options.step : default_step(box.lon_max - box.lon_min);
     long lat_lines = count_multiples(box.lat_min, box.lat_max, lat_step);
     long lon_lines = count_multiples(box.lon_min, box.lon_max, lon_step);
+    // Round default steps reach 45 degrees, so only a model that spans
+    // thousands of degrees over the image exceeds the limit without --step.
+    if ((lat_lines > max_lines_per_direction || lon_lines > max_lines_per_direction) &&
+        options.step == 0)
+        return fail(status_file_error,
+                    options.block_path +
+                        ": C_Long and C_Lat spread the image over more than the globe");
     if (lat_lines > max_lines_per_direction || lon_lines > max_lines_per_direction)
         return fail(status_usage_error,
                     "--step " + std::string(argument_of_step(argc, argv)) + " gives " +

@@ -28,8 +28,11 @@ struct pixel_rect {
     double left, top, right, bottom;
 };
 
-// Clips the segment p0-p1 to rect (Liang-Barsky). Returns false when no
-// part of it lies inside; otherwise sets t0 <= t1 in 0..1, the part kept.
+// Clips the segment p0-p1 to rect (Liang-Barsky): the part kept runs from
+// p0 + t0 (p1 - p0) to p0 + t1 (p1 - p0). Returns false when no part of it
+// lies inside; a segment touching an edge from outside gives t0 = t1.
+//   rect -0.5 .. 999.5 both ways, (-100.5, 500) -> (99.5, 500): t0 = 0.5,
+//   t1 = 1 (enters at x = -0.5); (-10, -10) -> (-5, -5): false
 bool clip_segment(pixel_point p0, pixel_point p1, const pixel_rect& rect, double& t0,
                   double& t1)
 {
@@ -66,7 +69,9 @@ pixel_point along(pixel_point p0, pixel_point p1, double t)
     return {p0.x + t * (p1.x - p0.x), p0.y + t * (p1.y - p0.y)};
 }
 
-// Distance in pixels of p from the segment a-b.
+// Distance in pixels of p from the segment a-b: from the foot of the
+// perpendicular when it falls on the segment, else from the nearer end.
+//   p (5, 3), a (0, 0), b (10, 0) -> 3;   p (13, 4), same a, b -> 5 (from b)
 double off_line(pixel_point p, pixel_point a, pixel_point b)
 {
     double dx = b.x - a.x, dy = b.y - a.y;
@@ -128,7 +133,7 @@ void clip_trace(const std::vector<pixel_point>& samples, const pixel_rect& rect,
         pixel_point p0 = samples[i], p1 = samples[i + 1];
         double t0, t1;
         if (!std::isfinite(p0.x) || !std::isfinite(p0.y) || !std::isfinite(p1.x) ||
-            !std::isfinite(p1.y) || !clip_segment(p0, p1, rect, t0, t1)) {
+            !std::isfinite(p1.y) || !clip_segment(p0, p1, rect, t0, t1) || t1 <= t0) {
             close_piece();
             continue;
         }

@@ -124,6 +124,9 @@ TEST(BlockviewProgram, ExitStatusAndOneLineForEveryFailure)
     scratch_folder folder;
     folder.write("cal.txt", affine_example_file);
     folder.write("map.gif", "GIF89a");
+    // 100 degrees per pixel: 100,000 degrees across a 1000-pixel map.
+    folder.write("wild.txt", "C_X : [0, 0.01, 0],\nC_Y : [0, 0.01, 0],\n"
+                             "C_Long : [0, 100, 0],\nC_Lat : [0, 100, 0],\nA : 0.0,\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -154,6 +157,8 @@ TEST(BlockviewProgram, ExitStatusAndOneLineForEveryFailure)
         // 1 degree over 0.0001 degrees is 10,001 lines.
         {{"--size", "1000x1000", "--step", "0.0001", "cal.txt"}, 2,
          "blockview: --step 0.0001 gives 10001 lines over this map; at most 1000 are drawn each way\n"},
+        {{"--size", "1000x1000", "wild.txt"}, 1,
+         "blockview: wild.txt: C_Long and C_Lat spread the image over more than the globe\n"},
         {{"--image", "map.gif", "cal.txt"}, 1,
          "blockview: map.gif: not a PNG or JPEG file; give the map size with --size WxH\n"},
         {{"--image", "absent.png", "cal.txt"}, 1,
