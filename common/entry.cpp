@@ -1,6 +1,7 @@
 #include "entry.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "common_state.h"
 #include "input.h"
@@ -36,6 +37,70 @@ void refuse()
     std::fputs("\a", stdout);
 }
 
+// White space as the C library's conversions skip it.
+bool is_blank(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Length of a plain decimal number at p: an optional sign, digits with an
+// optional point, at least one digit ("47", "-0.5", "12.", ".5"); 0 when
+// there is none.
+int plain_number_length(const char* p)
+{
+    const char* q = p;
+    if (*q == '+' || *q == '-')
+        ++q;
+    int digits = 0;
+    for (; is_digit(*q); ++q)
+        ++digits;
+    if (*q == '.')
+        for (++q; is_digit(*q); ++q)
+            ++digits;
+    return digits > 0 ? static_cast<int>(q - p) : 0;
+}
+
+// The value of a plain decimal number of the given length, as strtod gives
+// it. With at most 15 digits and 22 decimals, digits and power of ten are
+// both exact doubles, and one division rounds their quotient correctly: the
+// same double that strtod finds. Longer numbers go to strtod.
+double plain_number_value(const char* p, int length)
+{
+    constexpr int exact_digits = 15;
+    constexpr int exact_powers = 22;
+    static const double powers_of_ten[exact_powers + 1] = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* q = p;
+    bool negative = *q == '-';
+    if (*q == '+' || *q == '-')
+        ++q;
+    double digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool after_point = false;
+    for (; q < p + length; ++q) {
+        if (*q == '.') {
+            after_point = true;
+            continue;
+        }
+        if (significant > 0 || *q != '0')
+            ++significant;
+        digits = digits * 10 + (*q - '0');
+        if (after_point)
+            ++decimals;
+    }
+    if (significant > exact_digits || decimals > exact_powers)
+        return std::strtod(p, nullptr);
+    double value = digits / powers_of_ten[decimals];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 int32_t read_pixel(const char* prompt)
@@ -69,7 +134,7 @@ double read_angle(const char* prompt, double low, double high)
         double degrees = degrees_unset;
         double minutes = 0.0;
         double seconds = 0.0;
-        std::sscanf(line.text, "%lf %lf %lf", &degrees, &minutes, &seconds);
+        scan_angle_fields(line.text, degrees, minutes, seconds);
         // Written so that a field that is not a number fails its test.
         bool fields_ok = minutes >= 0.0 && minutes < 60.0 && seconds >= 0.0 && seconds < 60.0;
         if (fields_ok) {
@@ -80,4 +145,30 @@ double read_angle(const char* prompt, double low, double high)
         }
         refuse();
     }
+}
+
+void scan_angle_fields(const char* text, double& degrees, double& minutes, double& seconds)
+{
+    // A line of at most three plain numbers, each ended by white space or
+    // the line's end, converts number by number to the values that strtod,
+    // the conversion behind "%lf", gives. Any other line goes to sscanf.
+    constexpr int field_count = 3;
+    double values[field_count];
+    int count = 0;
+    for (const char* p = text;;) {
+        while (is_blank(*p))
+            ++p;
+        if (*p == '\0')
+            break;
+        int length = count < field_count ? plain_number_length(p) : 0;
+        if (length == 0 || !(is_blank(p[length]) || p[length] == '\0')) {
+            std::sscanf(text, "%lf %lf %lf", &degrees, &minutes, &seconds);
+            return;
+        }
+        values[count++] = plain_number_value(p, length);
+        p += length;
+    }
+    double* fields[field_count] = {&degrees, &minutes, &seconds};
+    for (int i = 0; i < count; ++i)
+        *fields[i] = values[i];
 }

@@ -23,3 +23,11 @@ int32_t read_pixel(const char* prompt);
 //                       "-0 30 0" (+0.5), "47.5 30" (48.0), "90", "-90"
 //   refused:            "", " E", "90 0 1", "47 60", "47 30 60", "47 -30"
 double read_angle(const char* prompt, double low, double high);
+
+// The conversion behind read_angle: up to three numbers, degrees, minutes
+// and seconds, exactly as sscanf(text, "%lf %lf %lf", ...) reads them (odd
+// lines included: "12e" is 12, "47 12e 5" is 47, 12, 5); fields that the
+// line does not supply keep their values. Lines of plain decimal numbers
+// separated by white space, what users type, take a faster road to the
+// same result.
+void scan_angle_fields(const char* text, double& degrees, double& minutes, double& seconds);

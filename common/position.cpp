@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "fixed_format.h"
+
 namespace {
 
 const char* not_finite_text(double v)
@@ -12,19 +14,45 @@ const char* not_finite_text(double v)
     return v < 0 ? "-Inf" : "Inf";
 }
 
-// Writes "<decimal> (<d>\xa1<m>'<s>\"" for one coordinate, after the given
-// lead-in text.
-void print_coordinate(const char* lead, double v)
+// Room for one whole position, also of the largest doubles: a coordinate
+// takes at most 638 characters (317 for "%.6f", 309 for the degrees).
+constexpr std::size_t position_text_size = 1536;
+
+// Appends text at *end within the buffer's last byte.
+void put(char* buffer, char*& end, const char* text)
+{
+    while (*text != '\0' && end < buffer + position_text_size - 1)
+        *end++ = *text++;
+    *end = '\0';
+}
+
+void put_fixed(char* buffer, char*& end, double v, int decimals)
+{
+    char number[fixed_text_size];
+    format_fixed(number, sizeof number, v, decimals);
+    put(buffer, end, number);
+}
+
+// Appends "<decimal> (<d>\xa1<m>'<s>\"" for one coordinate.
+void put_coordinate(char* buffer, char*& end, double v)
 {
     if (!std::isfinite(v)) {
         const char* text = not_finite_text(v);
-        std::printf("%s%s (%s\xa1" "0'0.00\"", lead, text, text[0] == '-' ? text + 1 : text);
+        put(buffer, end, text);
+        put(buffer, end, " (");
+        put(buffer, end, text[0] == '-' ? text + 1 : text);
+        put(buffer, end, "\xa1" "0'0.00\"");
         return;
     }
     dms parts = decompose_angle(v);
-    // v + 0.0 turns a negative zero into zero, written without a sign.
-    std::printf("%s%.6f (%.0f\xa1%.0f'%.2f\"", lead, v + 0.0, parts.degrees, parts.minutes,
-                parts.seconds);
+    put_fixed(buffer, end, v + 0.0, 6);  // + 0.0: a negative zero is shown as zero
+    put(buffer, end, " (");
+    put_fixed(buffer, end, parts.degrees, 0);
+    put(buffer, end, "\xa1");
+    put_fixed(buffer, end, parts.minutes, 0);
+    put(buffer, end, "'");
+    put_fixed(buffer, end, parts.seconds, 2);
+    put(buffer, end, "\"");
 }
 
 }  // namespace
@@ -50,19 +78,17 @@ dms decompose_angle(double v)
 
 void print_position(double latitude, double longitude, position_closing closing)
 {
-    print_coordinate("", latitude);
-    std::fputs(latitude < 0 ? "S)" : "N)", stdout);
-    print_coordinate(", ", longitude);
-    bool west = longitude < 0;
-    switch (closing) {
-    case position_closing::standard:
-        std::fputs(west ? "W):" : "E):", stdout);
-        break;
-    case position_closing::quadrant:
-        std::fputs(west ? "W): " : "E): ", stdout);
-        break;
-    case position_closing::converter:
-        std::fputs(west ? "W)" : "E)", stdout);
-        break;
-    }
+    static const char* const closings[][2] = {
+        {"E):", "W):"},    // standard
+        {"E): ", "W): "},  // quadrant
+        {"E)", "W)"},      // converter
+    };
+    char text[position_text_size];
+    char* end = text;
+    put_coordinate(text, end, latitude);
+    put(text, end, latitude < 0 ? "S)" : "N)");
+    put(text, end, ", ");
+    put_coordinate(text, end, longitude);
+    put(text, end, closings[static_cast<int>(closing)][longitude < 0 ? 1 : 0]);
+    std::fputs(text, stdout);
 }

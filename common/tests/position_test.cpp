@@ -78,3 +78,21 @@ TEST(PrintPosition, ValuesOutsideAnyMapAreShownWithoutFault)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PrintPosition, TheLargestDoublesAreWrittenWhole)
+{
+    // 2^1000 has 302 digits; every one of them is shown, in the decimal and
+    // in the degrees, and the closing follows.
+    const std::string digits =
+        "10715086071862673209484250490600018105614048117055336074437503883703510511249361224931"
+        "98378815695858127594672917553146825187145285692314043598457757469857480393456777482423"
+        "09854210746050623711418779541821530464749835819412673987675591655439460770629145711964"
+        "77686542167660429831652624386837205668069376";
+    ASSERT_EQ(302u, digits.size());
+    EXPECT_EQ("-" + digits + ".000000 (" + digits + "\xa1" "0'0.00\"S), 1.000000 (1\xa1" "0'0.00\"E): ",
+              shown(-std::ldexp(1.0, 1000), 1.0, position_closing::quadrant));
+}
+
+}  // namespace
