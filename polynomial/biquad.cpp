@@ -153,8 +153,6 @@ search_status biquad_search_position(double target_x, double target_y, double& l
 
 double grid_edge_angle()
 {
-    constexpr int bottom_left = 0;
-    constexpr int top_left = 6;
     double lean = (grid_x[top_left] - grid_x[bottom_left])
                   / (grid_y[bottom_left] - grid_y[top_left]);
     return std::atan(lean) * 180.0 / pi_rounded + grid_lon[bottom_left];

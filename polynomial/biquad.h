@@ -104,5 +104,6 @@ constexpr double pi_rounded = 3.14159265359;
 //       / pi_rounded + grid_lon[0]
 // No guard on the divisor: equal Y of the two points give the left
 // longitude plus or minus 90, and NaN when their X are equal as well.
-//   X 120 -> 100, Y 1010 -> 210, left longitude 10 -> 8.568 (atan(-1/40))
+//   grid_x[0] 120, grid_x[6] 100, grid_y[0] 1010, grid_y[6] 210,
+//   grid_lon[0] 10 -> atan(-20 / 800) = -1.432 degrees, A = 8.568
 double grid_edge_angle();

@@ -59,18 +59,20 @@ void enter_pixels()
 //   left Y 1010, 210 -> columns 100, 300, 500; rows 1010, 610, 210
 void straighten_pixel_grid()
 {
-    if (grid_x[6] < grid_x[0])
-        grid_x[0] = grid_x[6];
+    if (grid_x[top_left] < grid_x[bottom_left])
+        grid_x[bottom_left] = grid_x[top_left];
     else
-        grid_x[6] = grid_x[0];
-    if (grid_x[8] > grid_x[2])
-        grid_x[2] = grid_x[8];
+        grid_x[top_left] = grid_x[bottom_left];
+    if (grid_x[top_right] > grid_x[bottom_right])
+        grid_x[bottom_right] = grid_x[top_right];
     else
-        grid_x[8] = grid_x[2];
-    const double column_x[grid_line_points] = {grid_x[0], (grid_x[2] + grid_x[0]) / 2,
-                                               grid_x[2]};
-    const double row_y[grid_line_points] = {grid_y[0], (grid_y[6] + grid_y[0]) / 2,
-                                            grid_y[6]};
+        grid_x[top_right] = grid_x[bottom_right];
+    const double left = grid_x[bottom_left];
+    const double right = grid_x[bottom_right];
+    const double bottom = grid_y[bottom_left];
+    const double top = grid_y[top_left];
+    const double column_x[grid_line_points] = {left, (right + left) / 2, right};
+    const double row_y[grid_line_points] = {bottom, (top + bottom) / 2, top};
     for (int r = 0; r < grid_line_points; ++r) {
         for (int c = 0; c < grid_line_points; ++c) {
             grid_x[grid_line_points * r + c] = column_x[c];

@@ -14,6 +14,11 @@ constexpr int biquad_terms = 9;
 constexpr int grid_points = 9;
 // Points along one row or one column of the grid, and rows of each fit system.
 constexpr int grid_line_points = 3;
+// The corner points of the grid.
+constexpr int bottom_left = 0;
+constexpr int bottom_right = 2;
+constexpr int top_left = 6;
+constexpr int top_right = 8;
 
 // Geo-to-pixel coefficients, X = C_X(u = lat, v = lon); written once by the
 // calibrator's fit, read by biquad_pixel_x and the block.

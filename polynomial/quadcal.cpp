@@ -63,10 +63,12 @@ void enter_coordinates()
 //   left 179, right -179 -> middle longitude 0.0
 void build_geographic_grid()
 {
-    const double column_lon[grid_line_points] = {grid_lon[0], (grid_lon[2] + grid_lon[0]) / 2.0,
-                                                 grid_lon[2]};
-    const double row_lat[grid_line_points] = {grid_lat[0], (grid_lat[6] + grid_lat[0]) / 2.0,
-                                              grid_lat[6]};
+    const double left = grid_lon[bottom_left];
+    const double right = grid_lon[bottom_right];
+    const double bottom = grid_lat[bottom_left];
+    const double top = grid_lat[top_left];
+    const double column_lon[grid_line_points] = {left, (right + left) / 2.0, right};
+    const double row_lat[grid_line_points] = {bottom, (top + bottom) / 2.0, top};
     for (int r = 0; r < grid_line_points; ++r) {
         for (int c = 0; c < grid_line_points; ++c) {
             grid_lat[grid_line_points * r + c] = row_lat[r];
