@@ -224,4 +224,31 @@ TEST(ConecalSession, LeaningGrid)
     }
 }
 
+// Left X 100 and right X 501 give the middle X 300.5: the search aims at
+// the whole pixel 301, while the C_Long and C_Lat fits take 300.5 itself.
+// So the position that C_Long and C_Lat give at X 300.5 is one that C_X
+// maps to 301 (a target of 300 would give 300).
+TEST(ConecalSession, MiddleXEndingInAHalf)
+{
+    const std::vector<int> x = {100, 300, 501, 100, 300, 501, 100, 300, 501};
+    std::string input = entry_input({"47", "48", "49", "10", "11", "12"}, x, linear_y)
+                        + "E\nE\nhalf.txt\n";
+    transcript run = run_transcript(program_path("conecal"), input);
+    ASSERT_EQ(0, run.status);
+    const std::string& block = run.files["half.txt"];
+    std::vector<double> c_x = vector_values(block, "C_X");
+    std::vector<double> c_y = vector_values(block, "C_Y");
+    std::vector<double> c_long = vector_values(block, "C_Long");
+    std::vector<double> c_lat = vector_values(block, "C_Lat");
+    ASSERT_EQ(9u, c_long.size());
+    for (double y : {1000.0, 600.0, 200.0}) {
+        double lon = polynomial(c_long, y, 300.5);
+        double lat = polynomial(c_lat, 300.5, y);
+        double pixel_x = polynomial(c_x, lat, lon);
+        EXPECT_LE(300.5, pixel_x) << y;
+        EXPECT_GT(301.5, pixel_x) << y;
+        EXPECT_NEAR(y, polynomial(c_y, lon, lat), 0.5 + 1e-3) << y;
+    }
+}
+
 }  // namespace
