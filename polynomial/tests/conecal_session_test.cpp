@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "session.h"
+#include "grid_session.h"
 #include "transcript.h"
 
 using namespace session;
@@ -66,7 +66,7 @@ TEST(ConecalSession, LinearMapFullSession)
     EXPECT_EQ(expected, run.output);
     EXPECT_EQ(0, run.status);
     ASSERT_EQ(1u, run.files.size());
-    EXPECT_EQ(crlf(linear_block), run.files["cone.txt"]);
+    EXPECT_EQ(file_bytes(linear_block), run.files["cone.txt"]);
     EXPECT_EQ(linear_block.size() + 14, run.files["cone.txt"].size());
 }
 
@@ -183,7 +183,7 @@ TEST(ConecalSession, LeaningGrid)
     ASSERT_EQ(file_prompt, run.output.substr(run.output.size() - file_prompt.size()));
     std::string block = run.output.substr(
         before_block.size(), run.output.size() - before_block.size() - file_prompt.size());
-    EXPECT_EQ(crlf(block), run.files["lean.txt"]);
+    EXPECT_EQ(file_bytes(block), run.files["lean.txt"]);
 
     // Four vectors of three lines and the A line.
     EXPECT_EQ(0u, block.find(std::string(22, ' ') + "C_X         : ["));

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "session.h"
+#include "grid_session.h"
 #include "transcript.h"
 
 using namespace session;
@@ -75,7 +75,7 @@ TEST(QuadcalSession, LinearMapFullSession)
     EXPECT_EQ(expected, run.output);
     EXPECT_EQ(0, run.status);
     ASSERT_EQ(1u, run.files.size());
-    EXPECT_EQ(crlf(linear_block), run.files["quad.txt"]);
+    EXPECT_EQ(file_bytes(linear_block), run.files["quad.txt"]);
     EXPECT_EQ(linear_block.size() + 14, run.files["quad.txt"].size());
 }
 
@@ -163,7 +163,7 @@ TEST(QuadcalSession, ShearedMap)
     ASSERT_EQ(file_prompt, run.output.substr(run.output.size() - file_prompt.size()));
     std::string block = run.output.substr(
         before_block.size(), run.output.size() - before_block.size() - file_prompt.size());
-    EXPECT_EQ(crlf(block), run.files["shear.txt"]);
+    EXPECT_EQ(file_bytes(block), run.files["shear.txt"]);
 
     // This program's key order, three lines per vector, then A.
     EXPECT_EQ(0u, block.find(std::string(22, ' ') + "C_Long      : ["));

@@ -1,31 +1,15 @@
-// Helpers for the whole-program sessions of conecal and quadcal: the fixed
-// texts of the dialogue frame, positions in whole degrees, and reading a
-// written coefficient block back.
+// Helpers for the whole-program sessions of conecal and quadcal, beside the
+// dialogue texts that every calibrator shares: positions in whole degrees,
+// the blocks of the exactly linear map, and reading a written block back.
 #pragma once
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "session_texts.h"
+
 namespace session {
-
-inline std::string banner(const std::string& title)
-{
-    return "*******************************************************************\n"
-           "*                                                                 *\n"
-           + title
-           + "*                   V 1.5, for use with Velorin                   *\n"
-             "*                                                                 *\n"
-             "*******************************************************************\n\n";
-}
-
-const std::string no_solution = "\n\aEquations have no solution, perhaps illegal parameters?\n";
-const std::string loops_start = "\n(Exit Loops by entering E<CR>)\n\n*** Test Coefficients: Geo -> Pixel ***";
-const std::string geo_prompts = "\nLatitude  : Longitude : ";
-const std::string pixel_heading = "\n*** Test Coefficients: Pixel -> Geo ***";
-const std::string pixel_prompts = "\nX: Y: ";
-const std::string result_heading = "\nResult:\n=======\n\n";
-const std::string file_prompt = "\nEnter name of output file: ";
 
 // One geo-to-pixel answer.
 inline std::string pixel_answer(long x, long y)
@@ -51,18 +35,6 @@ inline std::string position(int lat_degrees, int lat_minutes, int lon_degrees, i
 {
     return coordinate(lat_degrees, lat_minutes, false) + "N), "
            + coordinate(lon_degrees, lon_minutes, false) + closing;
-}
-
-// Every line end as CR LF, the bytes of the output file.
-inline std::string crlf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
 }
 
 // The values of the vector under key in a block (console or file form):
