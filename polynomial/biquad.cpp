@@ -157,3 +157,14 @@ double grid_edge_angle()
                   / (grid_y[bottom_left] - grid_y[top_left]);
     return std::atan(lean) * 180.0 / pi_rounded + grid_lon[bottom_left];
 }
+
+void fill_regular_grid(double* by_column, const double* column_values, double* by_row,
+                       const double* row_values)
+{
+    for (int r = 0; r < grid_line_points; ++r) {
+        for (int c = 0; c < grid_line_points; ++c) {
+            by_column[grid_line_points * r + c] = column_values[c];
+            by_row[grid_line_points * r + c] = row_values[r];
+        }
+    }
+}

@@ -107,3 +107,9 @@ constexpr double pi_rounded = 3.14159265359;
 //   grid_x[0] 120, grid_x[6] 100, grid_y[0] 1010, grid_y[6] 210,
 //   grid_lon[0] 10 -> atan(-20 / 800) = -1.432 degrees, A = 8.568
 double grid_edge_angle();
+
+// Fills a regular grid: every point of column c gets column_values[c] in
+// by_column, every point of row r gets row_values[r] in by_row.
+//   columns (10, 11, 12), rows (47, 48, 49) -> point 4 (middle) 11, 48
+void fill_regular_grid(double* by_column, const double* column_values, double* by_row,
+                       const double* row_values);

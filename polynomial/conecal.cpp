@@ -26,18 +26,14 @@ const char* const longitude_prompts[grid_line_points] = {
 // longitude.
 void enter_grid()
 {
-    for (int r = 0; r < grid_line_points; ++r) {
-        double latitude = calibrator_read_angle(latitude_prompts[r], -latitude_limit,
-                                                latitude_limit);
-        for (int c = 0; c < grid_line_points; ++c)
-            grid_lat[grid_line_points * r + c] = latitude;
-    }
-    for (int c = 0; c < grid_line_points; ++c) {
-        double longitude = calibrator_read_angle(longitude_prompts[c], -longitude_limit,
-                                                 longitude_limit);
-        for (int r = 0; r < grid_line_points; ++r)
-            grid_lon[grid_line_points * r + c] = longitude;
-    }
+    double row_lat[grid_line_points];
+    double column_lon[grid_line_points];
+    for (int r = 0; r < grid_line_points; ++r)
+        row_lat[r] = calibrator_read_angle(latitude_prompts[r], -latitude_limit, latitude_limit);
+    for (int c = 0; c < grid_line_points; ++c)
+        column_lon[c] =
+            calibrator_read_angle(longitude_prompts[c], -longitude_limit, longitude_limit);
+    fill_regular_grid(grid_lon, column_lon, grid_lat, row_lat);
 }
 
 // Shows each grid point and reads its pixel X and Y.
@@ -73,12 +69,7 @@ void straighten_pixel_grid()
     const double top = grid_y[top_left];
     const double column_x[grid_line_points] = {left, (right + left) / 2, right};
     const double row_y[grid_line_points] = {bottom, (top + bottom) / 2, top};
-    for (int r = 0; r < grid_line_points; ++r) {
-        for (int c = 0; c < grid_line_points; ++c) {
-            grid_x[grid_line_points * r + c] = column_x[c];
-            grid_y[grid_line_points * r + c] = row_y[r];
-        }
-    }
+    fill_regular_grid(grid_x, column_x, grid_y, row_y);
 }
 
 // Replaces each grid position by the position whose pixel is the node of

@@ -29,16 +29,13 @@ const char* const y_prompts[grid_line_points] = {
 // the column's X, every point of a row the row's Y.
 void enter_pixel_grid()
 {
-    for (int c = 0; c < grid_line_points; ++c) {
-        double x = calibrator_read_pixel(x_prompts[c]);
-        for (int r = 0; r < grid_line_points; ++r)
-            grid_x[grid_line_points * r + c] = x;
-    }
-    for (int r = 0; r < grid_line_points; ++r) {
-        double y = calibrator_read_pixel(y_prompts[r]);
-        for (int c = 0; c < grid_line_points; ++c)
-            grid_y[grid_line_points * r + c] = y;
-    }
+    double column_x[grid_line_points];
+    double row_y[grid_line_points];
+    for (int c = 0; c < grid_line_points; ++c)
+        column_x[c] = calibrator_read_pixel(x_prompts[c]);
+    for (int r = 0; r < grid_line_points; ++r)
+        row_y[r] = calibrator_read_pixel(y_prompts[r]);
+    fill_regular_grid(grid_x, column_x, grid_y, row_y);
 }
 
 // Shows each grid point's pixel position and reads its latitude and
@@ -69,12 +66,7 @@ void build_geographic_grid()
     const double top = grid_lat[top_left];
     const double column_lon[grid_line_points] = {left, (right + left) / 2.0, right};
     const double row_lat[grid_line_points] = {bottom, (top + bottom) / 2.0, top};
-    for (int r = 0; r < grid_line_points; ++r) {
-        for (int c = 0; c < grid_line_points; ++c) {
-            grid_lat[grid_line_points * r + c] = row_lat[r];
-            grid_lon[grid_line_points * r + c] = column_lon[c];
-        }
-    }
+    fill_regular_grid(grid_lon, column_lon, grid_lat, row_lat);
 }
 
 // Replaces each grid pixel by the pixel of the geographic grid's node,

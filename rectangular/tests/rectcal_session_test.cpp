@@ -4,7 +4,7 @@
 #include <string>
 
 #include "session_texts.h"
-#include "worked_example.h"
+#include "block_check.h"
 #include "transcript.h"
 
 namespace {
@@ -168,30 +168,9 @@ TEST(RectcalSession, EndOfInputDuringCalibrationEndsWithStatusOne)
     }
 }
 
-// Runs a calibration, leaves both loops at once and writes block.txt;
-// returns the console text from the result heading on and the file.
-struct written {
-    std::string shown;
-    std::string file;
-    int status;
-};
-
 written calibrate(const std::string& rectangle, const std::string& pixels)
 {
-    transcript t = run(rectangle + pixels + "E\nE\nblock.txt\n");
-    written w;
-    std::size_t at = t.output.find(result_heading);
-    w.shown = at == std::string::npos ? t.output : t.output.substr(at);
-    w.file = t.files.count("block.txt") ? t.files.at("block.txt") : "(no file)";
-    w.status = t.status;
-    return w;
-}
-
-void expect_block(const written& w, const std::string& block)
-{
-    EXPECT_EQ(result_shown(block), w.shown);
-    EXPECT_EQ(file_bytes(block), w.file);
-    EXPECT_EQ(0, w.status);
+    return calibrate_with("rectcal", rectangle + pixels);
 }
 
 TEST(RectcalExamples, TheWorkedExample)
