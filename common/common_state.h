@@ -1,6 +1,8 @@
 // Process-wide state of the common routines. Every variable lives from
 // program start to program end and is defined in common_state.cpp, except
-// result_text, whose size each program chooses (see below).
+// result_text, whose size each program chooses (see below). The one other
+// state of the library, the standard-input buffer, is private to the input
+// reader (input.cpp), which alone reads and writes it.
 #pragma once
 
 #include <cstddef>

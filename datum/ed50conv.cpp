@@ -1,17 +1,10 @@
 #include <cstdio>
 
 #include "common_state.h"
+#include "datum_state.h"
 #include "ed50.h"
 #include "entry.h"
 #include "position.h"
-
-namespace {
-
-// The positions of the current round: typed on ED50, shown on WGS84.
-geo_position ed50_position;
-geo_position wgs84_position;
-
-}  // namespace
 
 int ed50conv_dialogue()
 {
