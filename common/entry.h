@@ -8,6 +8,11 @@
 
 #include <cstdint>
 
+// The bounds every entry of the suite passes to read_angle, in degrees:
+// latitudes within -90..90, longitudes within -180..180, both inclusive.
+constexpr double latitude_limit = 90.0;
+constexpr double longitude_limit = 180.0;
+
 // Reads a whole number with the C library's "%ld" conversion: leading white
 // space, an optional sign and digits; whatever follows is ignored.
 //   accepted: "0", "-2", "12abc" (12), "12.9" (12), "12,5" (12)

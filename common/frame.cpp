@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr double latitude_limit = 90.0;
-constexpr double longitude_limit = 180.0;
-
 // Reads the next white-space separated word into name, as "%s" does:
 // leading white space, line ends included, is skipped; the character that
 // ends the word is read and dropped. Returns false when input ended before

@@ -18,10 +18,10 @@ int ed50conv_dialogue()
     exit_requested = false;
     std::fputs("\n(Exit Loop by entering E<CR>)\n", stdout);
     for (;;) {
-        ed50_position.latitude = read_angle("\nED50-Latitude  : ", -90.0, 90.0);
+        ed50_position.latitude = read_angle("\nED50-Latitude  : ", -latitude_limit, latitude_limit);
         if (exit_requested || input_ended)
             break;
-        ed50_position.longitude = read_angle("ED50-Longitude : ", -180.0, 180.0);
+        ed50_position.longitude = read_angle("ED50-Longitude : ", -longitude_limit, longitude_limit);
         if (exit_requested || input_ended)
             break;
         ed50_to_wgs84(ed50_position, wgs84_position);

@@ -4,14 +4,12 @@
 
 #include "biquad.h"
 #include "block.h"
+#include "entry.h"
 #include "frame.h"
 #include "pixel.h"
 #include "polynomial_state.h"
 
 namespace {
-
-constexpr double latitude_limit = 90.0;    // degrees
-constexpr double longitude_limit = 180.0;  // degrees
 
 const char title[] = "*       Coefficient Calculator for Cone Projection Type Maps      *\n";
 

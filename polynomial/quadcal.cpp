@@ -4,13 +4,11 @@
 #include <cstdio>
 
 #include "block.h"
+#include "entry.h"
 #include "frame.h"
 #include "polynomial_state.h"
 
 namespace {
-
-constexpr double latitude_limit = 90.0;    // degrees
-constexpr double longitude_limit = 180.0;  // degrees
 
 // Start step of the pixel search, for X and Y alike.
 constexpr double pixel_start_step = 4.0;  // pixels

@@ -3,6 +3,7 @@
 #include "affine.h"
 #include "block.h"
 #include "common_state.h"
+#include "entry.h"
 #include "frame.h"
 #include "position.h"
 #include "rectangular.h"
@@ -10,9 +11,6 @@
 #include "solver.h"
 
 namespace {
-
-constexpr double latitude_limit = 90.0;
-constexpr double longitude_limit = 180.0;
 
 // The corners, in the order of point_lat and friends.
 constexpr int bottom_left = 0;

@@ -1,6 +1,7 @@
 #include "affine.h"
 #include "block.h"
 #include "common_state.h"
+#include "entry.h"
 #include "frame.h"
 #include "position.h"
 #include "rectangular.h"
@@ -8,9 +9,6 @@
 #include "solver.h"
 
 namespace {
-
-constexpr double latitude_limit = 90.0;
-constexpr double longitude_limit = 180.0;
 
 // Fits the three values of vector exactly through the calibration points:
 // row i is (1, first[i], second[i], pixel[i]). False when the system has no
