@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "block.h"
 #include "pixel.h"
 #include "polynomial_state.h"
 #include "solver.h"
@@ -167,4 +168,30 @@ void fill_regular_grid(double* by_column, const double* column_values, double* b
             by_row[grid_line_points * r + c] = row_values[r];
         }
     }
+}
+
+namespace {
+
+// Fits one vector with biquad_fit and appends it under its key.
+bool fit_and_append(const char* key, grid_lines lines, const double* t, const double* value,
+                    const double* s, double* vector)
+{
+    if (biquad_fit(lines, t, value, s, vector) != 0)
+        return false;
+    block_append_vector(key, vector, biquad_terms);
+    return true;
+}
+
+}  // namespace
+
+bool fit_geo_to_pixel()
+{
+    return fit_and_append("C_X", grid_lines::rows, grid_lon, grid_x, grid_lat, C_X)
+           && fit_and_append("C_Y", grid_lines::columns, grid_lat, grid_y, grid_lon, C_Y);
+}
+
+bool fit_pixel_to_geo()
+{
+    return fit_and_append("C_Long", grid_lines::rows, grid_x, grid_lon, grid_y, C_Long)
+           && fit_and_append("C_Lat", grid_lines::columns, grid_y, grid_lat, grid_x, C_Lat);
 }

@@ -108,6 +108,16 @@ constexpr double pi_rounded = 3.14159265359;
 //   grid_lon[0] 10 -> atan(-20 / 800) = -1.432 degrees, A = 8.568
 double grid_edge_angle();
 
+// The fits of both calibrators, from the grid arrays as they stand, each
+// vector appended to the block as soon as it is final. Both return false
+// at the first system without a solution, leaving the block unfinished.
+//   fit_geo_to_pixel: C_X along rows (t = lon, value = x, s = lat), then
+//                     C_Y along columns (t = lat, value = y, s = lon);
+//   fit_pixel_to_geo: C_Long along rows (t = x, value = lon, s = y), then
+//                     C_Lat along columns (t = y, value = lat, s = x).
+bool fit_geo_to_pixel();
+bool fit_pixel_to_geo();
+
 // Fills a regular grid: every point of column c gets column_values[c] in
 // by_column, every point of row r gets row_values[r] in by_row.
 //   columns (10, 11, 12), rows (47, 48, 49) -> point 4 (middle) 11, 48

@@ -91,12 +91,8 @@ bool search_node_positions()
 bool calibrate()
 {
     block_begin();
-    if (biquad_fit(grid_lines::rows, grid_lon, grid_x, grid_lat, C_X) != 0)
+    if (!fit_geo_to_pixel())
         return false;
-    block_append_vector("C_X", C_X, biquad_terms);
-    if (biquad_fit(grid_lines::columns, grid_lat, grid_y, grid_lon, C_Y) != 0)
-        return false;
-    block_append_vector("C_Y", C_Y, biquad_terms);
 
     // The lean of the left edge as entered, before the straightening.
     A = grid_edge_angle();
@@ -104,12 +100,8 @@ bool calibrate()
     if (!search_node_positions())
         return false;
 
-    if (biquad_fit(grid_lines::rows, grid_x, grid_lon, grid_y, C_Long) != 0)
+    if (!fit_pixel_to_geo())
         return false;
-    block_append_vector("C_Long", C_Long, biquad_terms);
-    if (biquad_fit(grid_lines::columns, grid_y, grid_lat, grid_x, C_Lat) != 0)
-        return false;
-    block_append_vector("C_Lat", C_Lat, biquad_terms);
     block_append_a(A);
     return true;
 }
